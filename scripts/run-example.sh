@@ -3,7 +3,7 @@
 # folder, then shows the run log and where the preset file is.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-. "$root/scripts/packages.sh"
+. "$root/scripts/common.sh"
 build_native >/dev/null
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kestrin-example-XXXXXX")

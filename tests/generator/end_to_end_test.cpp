@@ -8,7 +8,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -16,6 +18,8 @@
 
 #include "captured_log.hpp"
 #include "golden.hpp"
+#include "preset_slot.hpp"
+#include "replacement_file.hpp"
 
 namespace fs = std::filesystem;
 
@@ -43,36 +47,43 @@ struct Outcome {
     std::string errors;
 };
 
-// Runs the generator in folder; a file size limit stands in for a full disk.
+// Starts the generator in folder with its standard error on errors_fd; a
+// file size limit stands in for a full disk.
+pid_t start_kestrin(const fs::path& folder, const std::vector<std::string>& arguments, int errors_fd,
+                    rlim_t file_size_limit = RLIM_INFINITY) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    ::dup2(errors_fd, STDERR_FILENO);
+    if (::chdir(folder.c_str()) != 0) ::_exit(126);
+    // A write past the limit then fails as on a full disk instead of killing
+    // the process.
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{file_size_limit, file_size_limit};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::vector<char*> argv{const_cast<char*>(KESTRIN_EXE)};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    ::execv(KESTRIN_EXE, argv.data());
+    ::_exit(127);
+}
+
+int exit_status_of(pid_t child) {
+    int wait_status = 0;
+    ::waitpid(child, &wait_status, 0);
+    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+}
+
 Outcome run_kestrin(const fs::path& folder, const std::vector<std::string>& arguments,
                     rlim_t file_size_limit = RLIM_INFINITY) {
     int pipe_ends[2];
     if (::pipe(pipe_ends) != 0) return {};
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(pipe_ends[1], STDERR_FILENO);
-        ::close(pipe_ends[0]);
-        ::close(pipe_ends[1]);
-        if (::chdir(folder.c_str()) != 0) ::_exit(126);
-        // A write past the limit then fails as on a full disk instead of
-        // killing the process.
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{file_size_limit, file_size_limit};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::vector<char*> argv{const_cast<char*>(KESTRIN_EXE)};
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        ::execv(KESTRIN_EXE, argv.data());
-        ::_exit(127);
-    }
+    const pid_t child = start_kestrin(folder, arguments, pipe_ends[1], file_size_limit);
     ::close(pipe_ends[1]);
     Outcome outcome;
     char buffer[4096];
     for (ssize_t count; (count = ::read(pipe_ends[0], buffer, sizeof buffer)) > 0;) outcome.errors.append(buffer, count);
     ::close(pipe_ends[0]);
-    int wait_status = 0;
-    ::waitpid(child, &wait_status, 0);
-    outcome.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
+    outcome.status = exit_status_of(child);
     return outcome;
 }
 
@@ -284,6 +295,88 @@ TEST(EndToEnd, NonAsciiPathIsOpenedAndQuotedAsUtf8) {
     const auto log = log_of(folder.path());
     EXPECT_EQ(log[0], "Opening \"" + name + "/vyr_recent.ini\".");
     EXPECT_EQ(log[1], "Value \"r_flora\" set to \"true\".");
+}
+
+// The expected preset of a slot from the input that gave the slot 2 golden
+// file: only the header and the number in the footer differ.
+std::string small_input_preset(const kestrin::PresetSlot& slot) {
+    std::string preset = golden_file("slot2_small_input.xml");
+    const std::string_view slot2_header = kestrin::preset_slots[1].header;
+    preset.replace(preset.find(slot2_header), slot2_header.size(), slot.header);
+    const std::string footer = "Custom Preset2\"></Checkbox>";
+    preset.replace(preset.find(footer), footer.size(), "Custom Preset" + std::string(slot.number) + "\"></Checkbox>");
+    return preset;
+}
+
+std::string repeated_small_input(std::size_t bytes) {
+    const std::string block = "[Graphics] x\r\nr_bloom false\r\ncl_lod_tridensity 120000.0\r\n";
+    std::string input;
+    while (input.size() < bytes) input += block;
+    return input;
+}
+
+TEST(EndToEnd, ConcurrentRunsInOneFolderEachWriteAWholePreset) {
+    TempFolder folder;
+    write_file(folder.path() / "vyr_recent.ini", repeated_small_input(std::size_t(1) << 20));
+    const int null_fd = ::open("/dev/null", O_WRONLY);
+    std::vector<pid_t> runs;
+    for (int round = 0; round < 3; ++round) {
+        for (const kestrin::PresetSlot& slot : kestrin::preset_slots) {
+            runs.push_back(start_kestrin(folder.path(), {std::string(slot.number)}, null_fd));
+        }
+    }
+    for (const pid_t run : runs) EXPECT_EQ(exit_status_of(run), 0);
+    ::close(null_fd);
+    for (const kestrin::PresetSlot& slot : kestrin::preset_slots) {
+        EXPECT_EQ(read_file(folder.path() / slot.file_name), small_input_preset(slot)) << slot.number;
+    }
+    EXPECT_EQ(names_in(folder.path()),
+              (std::set<std::string>{"kestrin.log", "vyr_recent.ini", "vyrui_custompreset1.xml",
+                                     "vyrui_custompreset2.xml", "vyrui_custompreset3.xml"}));
+}
+
+// Whatever a killed run leaves behind, nothing in the folder may pass for a
+// preset but the old, whole file: any other file is a temporary one.
+void expect_only_old_preset(const fs::path& folder, const std::string& old_preset) {
+    EXPECT_EQ(read_file(folder / "vyrui_custompreset1.xml"), old_preset);
+    for (const std::string& name : names_in(folder)) {
+        if (name == "kestrin.log" || name == "vyr_recent.ini" || name == "vyrui_custompreset1.xml") continue;
+        const bool temporary = name.rfind("kestrin-", 0) == 0 && name.size() > 12 &&
+                               name.compare(name.size() - 4, 4, ".tmp") == 0;
+        EXPECT_TRUE(temporary) << name;
+    }
+}
+
+TEST(EndToEnd, KilledRunKeepsTheOldPresetWhole) {
+    TempFolder folder;
+    const std::string old_preset = small_input_preset(kestrin::preset_slots[0]);
+    write_file(folder.path() / "vyrui_custompreset1.xml", old_preset);
+    write_file(folder.path() / "vyr_recent.ini", repeated_small_input(std::size_t(20) << 20));
+    const int null_fd = ::open("/dev/null", O_WRONLY);
+    for (const int delay_ms : {0, 2, 10, 50, 200}) {
+        const pid_t run = start_kestrin(folder.path(), {"1"}, null_fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay_ms));
+        ::kill(run, SIGKILL);
+        exit_status_of(run);
+        expect_only_old_preset(folder.path(), old_preset);
+    }
+    ::close(null_fd);
+}
+
+TEST(EndToEnd, RunKilledWhileWritingThePresetKeepsTheOldOne) {
+    TempFolder folder;
+    const std::string old_preset = "old preset";
+    write_file(folder.path() / "vyrui_custompreset1.xml", old_preset);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::chdir(folder.path().c_str()) != 0) ::_exit(126);
+        auto* file = new kestrin::ReplacementFile("vyrui_custompreset1.xml");
+        file->write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<Checkbox");
+        ::kill(::getpid(), SIGKILL);
+    }
+    EXPECT_EQ(exit_status_of(child), -1);
+    expect_only_old_preset(folder.path(), old_preset);
+    EXPECT_EQ(names_in(folder.path()).size(), 2u);
 }
 
 }  // namespace
