@@ -14,3 +14,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Fully static, so that the programs need no DLL beyond those of Windows.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# Tests of the Windows programs run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

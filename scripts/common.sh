@@ -41,3 +41,31 @@ run_fuzzer() {
     -dict="$root/tests/fuzz/settings.dict" -artifact_prefix="$root/build/fuzz/artifacts/" \
     -print_final_stats=1 "$root/build/fuzz/corpus" "$root/tests/fuzz/corpus"
 }
+
+# Both Windows programs, their tests and the zip, cross-built with
+# mingw-w64 into build/windows.
+build_windows() {
+  ensure_packages cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+  cmake -S "$root" -B "$root/build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$root/build/windows" -j "$(nproc)"
+}
+
+# Starts a virtual X display for Wine unless one is given, and stops it
+# when the calling script ends.
+start_display() {
+  ensure_packages wine wine64 xvfb
+  [ -n "${DISPLAY:-}" ] && return 0
+  local number=90
+  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+  export DISPLAY=":$number"
+  local waited=0
+  until [ -e "/tmp/.X11-unix/X$number" ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+    [ "$waited" -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
+  done
+}

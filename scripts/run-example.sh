@@ -10,7 +10,7 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/kestrin-example-XXXXXX")
 cp "$root/examples/vyr_recent.ini" "$scratch/"
 cd "$scratch"
 status=0
-"$root/build/native/generator/kestrin" 2 vyr_recent.ini || status=$?
+"$root/build/native/bin/kestrin" 2 vyr_recent.ini || status=$?
 echo "Run log ($scratch/kestrin.log):"
 tr -d '\r' < kestrin.log
 echo
