@@ -27,13 +27,20 @@ public:
     static File create_new(const std::string& path);
 
     File() = default;
-    File(File&& other) noexcept;
-    File& operator=(File&& other) noexcept;
+    File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = closed; }
+    File& operator=(File&& other) noexcept {
+        if (this != &other) {
+            close();
+            handle_ = other.handle_;
+            other.handle_ = closed;
+        }
+        return *this;
+    }
     File(const File&) = delete;
     File& operator=(const File&) = delete;
-    ~File();
+    ~File() { close(); }
 
-    bool is_open() const;
+    bool is_open() const { return handle_ != closed; }
     // Bytes read into buffer; 0 at the end of the file, -1 on a read error.
     std::ptrdiff_t read(char* buffer, std::size_t size);
     // Writes all of data, or fails.
@@ -45,8 +52,9 @@ public:
     bool is_same_file_as(const File& other) const;
 
 private:
+    static constexpr std::intptr_t closed = -1;
     explicit File(std::intptr_t handle) : handle_(handle) {}
-    std::intptr_t handle_ = -1;
+    std::intptr_t handle_ = closed;
 };
 
 // Replaces target by source in one step: readers see either the old or the

@@ -51,21 +51,6 @@ File File::create_new(const std::string& path) {
     return File(open_fd(path, O_WRONLY | O_CREAT | O_EXCL));
 }
 
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = other.handle_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
-File::~File() { close(); }
-
-bool File::is_open() const { return handle_ >= 0; }
-
 std::ptrdiff_t File::read(char* buffer, std::size_t size) {
     if (!is_open()) return -1;
     ssize_t count;
@@ -91,7 +76,7 @@ bool File::sync() { return is_open() && ::fsync(static_cast<int>(handle_)) == 0;
 bool File::close() {
     if (!is_open()) return false;
     const int result = ::close(static_cast<int>(handle_));
-    handle_ = -1;
+    handle_ = closed;
     return result == 0;
 }
 

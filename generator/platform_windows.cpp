@@ -62,21 +62,6 @@ File File::create_for_writing(const std::string& path) {
 
 File File::create_new(const std::string& path) { return File(open_handle(path, GENERIC_WRITE, CREATE_NEW)); }
 
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = other.handle_;
-        other.handle_ = -1;
-    }
-    return *this;
-}
-
-File::~File() { close(); }
-
-bool File::is_open() const { return handle_ != -1; }
-
 std::ptrdiff_t File::read(char* buffer, std::size_t size) {
     if (!is_open()) return -1;
     const DWORD wanted = size > 0x40000000u ? 0x40000000u : static_cast<DWORD>(size);
@@ -103,7 +88,7 @@ bool File::sync() { return is_open() && FlushFileBuffers(as_handle(handle_)) != 
 bool File::close() {
     if (!is_open()) return false;
     const BOOL closed = CloseHandle(as_handle(handle_));
-    handle_ = -1;
+    handle_ = closed;
     return closed != 0;
 }
 

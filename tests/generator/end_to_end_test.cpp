@@ -17,7 +17,7 @@
 #include <sstream>
 
 #include "captured_log.hpp"
-#include "golden.hpp"
+#include "test_files.hpp"
 #include "preset_slot.hpp"
 #include "replacement_file.hpp"
 
@@ -85,13 +85,6 @@ Outcome run_kestrin(const fs::path& folder, const std::vector<std::string>& argu
     ::close(pipe_ends[0]);
     outcome.status = exit_status_of(child);
     return outcome;
-}
-
-std::string read_file(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
 }
 
 void write_file(const fs::path& path, const std::string& bytes) {

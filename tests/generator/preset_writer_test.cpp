@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "captured_log.hpp"
-#include "golden.hpp"
+#include "test_files.hpp"
 
 namespace {
 

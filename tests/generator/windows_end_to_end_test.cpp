@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "captured_log.hpp"
-#include "golden.hpp"
+#include "test_files.hpp"
 
 namespace fs = std::filesystem;
 
@@ -50,13 +50,6 @@ DWORD run_kestrin(const fs::path& folder, const std::wstring& arguments) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return status;
-}
-
-std::string read_file(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
 }
 
 std::vector<std::string> log_of(const fs::path& folder) {

@@ -254,7 +254,9 @@ TEST(PresetsWindow, IsAFixedWindowWithTheTenControlsInPlace) {
         // A closed drop-down list is as high as the platform draws it.
         const bool drop_down = spec.kind == presets::ControlKind::drop_down_list ||
                                spec.kind == presets::ControlKind::drive_list;
-        if (!drop_down) EXPECT_EQ(place.bottom - place.top, presets::twips_to_pixels(spec.place.height, 96)) << spec.name;
+        if (!drop_down) {
+            EXPECT_EQ(place.bottom - place.top, presets::twips_to_pixels(spec.place.height, 96)) << spec.name;
+        }
     }
     const LONG_PTR profile_style = GetWindowLongPtrW(app.control(id::profile_number), GWL_STYLE);
     EXPECT_EQ(profile_style & 3, CBS_DROPDOWNLIST);
