@@ -87,9 +87,9 @@ bool File::sync() { return is_open() && FlushFileBuffers(as_handle(handle_)) != 
 
 bool File::close() {
     if (!is_open()) return false;
-    const BOOL closed = CloseHandle(as_handle(handle_));
+    const BOOL done = CloseHandle(as_handle(handle_));
     handle_ = closed;
-    return closed != 0;
+    return done != 0;
 }
 
 bool File::is_same_file_as(const File& other) const {
