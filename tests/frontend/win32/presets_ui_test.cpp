@@ -454,6 +454,7 @@ TEST(PresetsWindow, GoShowsThisRunsWholeLogForEverySlot) {
         EXPECT_EQ(entries.back(), L"XML output complete.");
         EXPECT_TRUE(fs::exists(folder.path() / (L"vyrui_custompreset" + std::to_wstring(slot) + L".xml")));
     }
+    save_screenshot(app.window(), fs::u8path(ARTIFACT_DIR) / "presets-after-go.bmp");
 }
 
 TEST(PresetsWindow, AwkwardFolderNameArrivesWhole) {
@@ -502,6 +503,42 @@ TEST(PresetsWindow, MissingGeneratorIsReportedAndTheWindowStaysUp) {
     DWORD_PTR ignored = 0;
     EXPECT_NE(SendMessageTimeoutW(app.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored), 0);
     EXPECT_TRUE(app.running());
+}
+
+// presets.exe beside a generator that misbehaves as mode says.
+struct StandIn {
+    TempFolder programs{L"programs"};
+    TempFolder data{L"data"};
+
+    explicit StandIn(const char* mode) {
+        fs::copy_file(presets_exe, programs.path() / "presets.exe");
+        fs::copy_file(fs::u8path(STAND_IN_GENERATOR_EXE), programs.path() / "kestrin.exe");
+        write_settings(data.path());
+        std::ofstream(data.path() / "stand-in.txt") << mode;
+    }
+};
+
+TEST(PresetsWindow, RunStillGoingAfterFiveSecondsShowsItsLogSoFarAndSaysSo) {
+    StandIn stand_in("slow");
+    Presets app(stand_in.programs.path() / "presets.exe", stand_in.data.path());
+    ASSERT_NE(app.window(), nullptr);
+    const double milliseconds = run_go(app, 1);
+    EXPECT_GE(milliseconds, 4900.0);
+    const auto entries = app.list_items(id::output_list);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0], L"Opening \"vyr_recent.ini\".");
+    EXPECT_EQ(entries[1], L"The run has not finished after 5 seconds; the lines above are what it has written so far.");
+}
+
+TEST(PresetsWindow, EarlierRunsLogIsNeverShownForANewRun) {
+    StandIn stand_in("silent");
+    std::ofstream(stand_in.data.path() / "kestrin.log", std::ios::binary) << "XML output complete.\r\n";
+    Presets app(stand_in.programs.path() / "presets.exe", stand_in.data.path());
+    ASSERT_NE(app.window(), nullptr);
+    run_go(app, 1);
+    const auto entries = app.list_items(id::output_list);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].rfind(L"Could not read the run log \"kestrin.log\": ", 0), 0u);
 }
 
 TEST(PresetsWindow, ExitEndsTheProgram) {
