@@ -16,7 +16,7 @@ echo "== Windows builds, and their tests under Wine"
 build_windows
 start_display
 ctest --test-dir "$root/build/windows" --output-on-failure
-echo "Screenshot of the window: build/windows/artifacts/presets-window.bmp"
+echo "Screenshots of the window: build/windows/artifacts/"
 
 echo "== Fuzzing the settings reader and preset writer for 60 seconds"
 run_fuzzer 60 2>&1 | grep -v '^#[0-9]' || { echo "The fuzzer found a failing input: see build/fuzz/artifacts"; exit 1; }

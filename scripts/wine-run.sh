@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the project's own Wine prefix, which
-# is created on first use. The caller provides the X display.
+# is created on first use, with the screen resolution KESTRIN_WINE_DPI if
+# that is set. The caller provides the X display.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${KESTRIN_WINEPREFIX:-$root/build/wineprefix}"
@@ -15,6 +16,9 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     # Wine draws the window frames itself, so that a screenshot taken on a
     # display without a window manager shows the title bar.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    if [ -n "${KESTRIN_WINE_DPI:-}" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$KESTRIN_WINE_DPI" /f >/dev/null 2>&1
+    fi
     wineserver -w
   fi
 ) 9>"$WINEPREFIX.lock"

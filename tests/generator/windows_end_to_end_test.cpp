@@ -17,10 +17,13 @@ namespace {
 
 class TempFolder {
 public:
+    // Process ids are reused quickly under Wine, so the name also holds the time.
     TempFolder() {
         static int count = 0;
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
         path_ = fs::temp_directory_path() /
-                (L"kestrin-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count));
+                (L"kestrin-test-" + std::to_wstring(now.QuadPart) + L"-" + std::to_wstring(++count));
         fs::create_directories(path_);
     }
     ~TempFolder() {

@@ -20,12 +20,18 @@ namespace {
 
 namespace id = presets::control_id;
 
+// Sees the window in real pixels, as the per-monitor aware program does.
+const BOOL dpi_aware = SetProcessDPIAware();
+
 class TempFolder {
 public:
+    // Process ids are reused quickly under Wine, so the name also holds the time.
     explicit TempFolder(const std::wstring& name) {
         static int count = 0;
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
         path_ = fs::temp_directory_path() /
-                (L"presets-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count)) / name;
+                (L"presets-test-" + std::to_wstring(now.QuadPart) + L"-" + std::to_wstring(++count)) / name;
         fs::create_directories(path_);
     }
     ~TempFolder() {
@@ -236,11 +242,15 @@ TEST(PresetsWindow, IsAFixedWindowWithTheTenControlsInPlace) {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    ASSERT_EQ(dpi, 96) << "the pixel figures below are those of 96 DPI";
+    std::printf("Screen resolution: %d DPI\n", dpi);
     RECT client{};
     GetClientRect(app.window(), &client);
-    EXPECT_EQ(client.right, 395);
-    EXPECT_EQ(client.bottom, 487);
+    EXPECT_EQ(client.right, presets::twips_to_pixels(presets::client_width, dpi));
+    EXPECT_EQ(client.bottom, presets::twips_to_pixels(presets::client_height, dpi));
+    if (dpi == 96) {
+        EXPECT_EQ(client.right, 395);
+        EXPECT_EQ(client.bottom, 487);
+    }
 
     for (const presets::ControlSpec& spec : presets::controls) {
         const HWND control = app.control(spec.id);
@@ -248,14 +258,14 @@ TEST(PresetsWindow, IsAFixedWindowWithTheTenControlsInPlace) {
         EXPECT_EQ(class_of(control), expected_class(spec.kind)) << spec.name;
         EXPECT_TRUE(IsWindowVisible(control) && IsWindowEnabled(control)) << spec.name;
         const RECT place = client_place(app.window(), control);
-        EXPECT_EQ(place.left, presets::twips_to_pixels(spec.place.left, 96)) << spec.name;
-        EXPECT_EQ(place.top, presets::twips_to_pixels(spec.place.top, 96)) << spec.name;
-        EXPECT_EQ(place.right - place.left, presets::twips_to_pixels(spec.place.width, 96)) << spec.name;
+        EXPECT_EQ(place.left, presets::twips_to_pixels(spec.place.left, dpi)) << spec.name;
+        EXPECT_EQ(place.top, presets::twips_to_pixels(spec.place.top, dpi)) << spec.name;
+        EXPECT_EQ(place.right - place.left, presets::twips_to_pixels(spec.place.width, dpi)) << spec.name;
         // A closed drop-down list is as high as the platform draws it.
         const bool drop_down = spec.kind == presets::ControlKind::drop_down_list ||
                                spec.kind == presets::ControlKind::drive_list;
         if (!drop_down) {
-            EXPECT_EQ(place.bottom - place.top, presets::twips_to_pixels(spec.place.height, 96)) << spec.name;
+            EXPECT_EQ(place.bottom - place.top, presets::twips_to_pixels(spec.place.height, dpi)) << spec.name;
         }
     }
     const LONG_PTR profile_style = GetWindowLongPtrW(app.control(id::profile_number), GWL_STYLE);
@@ -276,7 +286,7 @@ TEST(PresetsWindow, IsAFixedWindowWithTheTenControlsInPlace) {
     EXPECT_EQ(app.text(id::profile_label), L"Profile Number");
     EXPECT_EQ(app.text(id::output_label), L"Output");
 
-    save_screenshot(app.window(), fs::u8path(ARTIFACT_DIR) / "presets-window.bmp");
+    save_screenshot(app.window(), fs::u8path(ARTIFACT_DIR) / ("presets-window-" + std::to_string(dpi) + "dpi.bmp"));
 }
 
 struct Icon {
@@ -509,12 +519,19 @@ TEST(PresetsWindow, MissingGeneratorIsReportedAndTheWindowStaysUp) {
 struct StandIn {
     TempFolder programs{L"programs"};
     TempFolder data{L"data"};
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"KestrinStandInRelease");
 
     explicit StandIn(const char* mode) {
         fs::copy_file(presets_exe, programs.path() / "presets.exe");
         fs::copy_file(fs::u8path(STAND_IN_GENERATOR_EXE), programs.path() / "kestrin.exe");
         write_settings(data.path());
         std::ofstream(data.path() / "stand-in.txt") << mode;
+    }
+    // Lets a slow stand-in end, so that its folders can be removed.
+    ~StandIn() {
+        SetEvent(release);
+        std::this_thread::sleep_for(300ms);
+        CloseHandle(release);
     }
 };
 

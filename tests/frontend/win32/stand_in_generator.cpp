@@ -1,6 +1,7 @@
 // Stands in for kestrin.exe where a test needs a generator that misbehaves.
 // What it does is read from "stand-in.txt" in the current folder:
-//   slow    writes the first line of a run log, then keeps running for a while;
+//   slow    writes the first line of a run log, then keeps running until the
+//           test releases it (or for ten seconds);
 //   silent  writes no run log at all.
 #include <windows.h>
 
@@ -12,7 +13,9 @@ int main() {
     std::ifstream("stand-in.txt") >> mode;
     if (mode == "slow") {
         std::ofstream("kestrin.log", std::ios::binary) << "Opening \"vyr_recent.ini\".\r\n" << std::flush;
-        Sleep(8000);
+        const HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"KestrinStandInRelease");
+        WaitForSingleObject(release, 10000);
+        CloseHandle(release);
     }
     return 0;
 }
