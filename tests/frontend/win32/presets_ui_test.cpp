@@ -499,6 +499,29 @@ TEST(PresetsWindow, OpeningAFolderClearsTheSelection) {
     EXPECT_FALSE(fs::exists(folder.path() / "kestrin.log"));
 }
 
+TEST(PresetsWindow, EnterOpensAFolderAndBrowsingKeepsTheCurrentFolder) {
+    TempFolder folder(L"start");
+    const fs::path client = folder.path() / L"client";
+    fs::create_directories(client);
+    write_settings(client);
+    Presets app(presets_exe, folder.path());
+    ASSERT_NE(app.window(), nullptr);
+    for (int tab = 0; tab < 3; ++tab) app.press_key(app.focus(), VK_TAB);
+    ASSERT_TRUE(eventually([&] { return app.focus() == app.control(id::directory_list); }));
+    const auto folders = app.list_items(id::directory_list);
+    SendMessageW(app.control(id::directory_list), LB_SETCURSEL, folders.size() - 1, 0);
+    app.press_key(app.focus(), VK_RETURN);
+    ASSERT_TRUE(eventually([&] { return app.text(id::path_box) == client.wstring() + L"\\"; }));
+    EXPECT_EQ(app.list_items(id::file_list), std::vector<std::wstring>{L"vyr_recent.ini"});
+
+    run_go(app, 2);
+    EXPECT_EQ(app.list_items(id::output_list).back(), L"XML output complete.");
+    // The generator ran in the folder presets started in, not the one browsed to.
+    EXPECT_TRUE(fs::exists(folder.path() / "kestrin.log"));
+    EXPECT_TRUE(fs::exists(folder.path() / "vyrui_custompreset2.xml"));
+    EXPECT_FALSE(fs::exists(client / "kestrin.log"));
+}
+
 TEST(PresetsWindow, MissingGeneratorIsReportedAndTheWindowStaysUp) {
     TempFolder program_folder(L"alone");
     fs::copy_file(presets_exe, program_folder.path() / "presets.exe");
