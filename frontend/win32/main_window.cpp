@@ -207,8 +207,11 @@ void MainWindow::on_command(int id, int code) {
     switch (id) {
     case IDOK:
         // Enter presses the focused button; elsewhere it does nothing.
-        if (GetFocus() == control(control_id::go_button)) go();
-        if (GetFocus() == control(control_id::exit_button)) exit_program();
+        if (GetFocus() == control(control_id::go_button)) {
+            go();
+        } else if (GetFocus() == control(control_id::exit_button)) {
+            exit_program();
+        }
         break;
     case control_id::go_button:
         if (code == BN_CLICKED) go();
