@@ -25,9 +25,15 @@ struct Measure {
 // settings, a section header now and then.
 void write_settings_file(const fs::path& path, std::size_t bytes) {
     static const char* const lines[] = {
-        "[Graphics]\r\n",          "r_bloom false\r\n",          "r_max_lights 8.0\r\n",
-        "cl_lod_tridensity 120000.0\r\n", "resolution_width 1920\r\n", "r_flora_radius_scale 1.5\r\n",
-        "; comment\r\n",           "r_shadows true\r\n",         "master_volume 0.8\r\n",
+        "[Graphics]\r\n",
+        "r_bloom false\r\n",
+        "r_max_lights 8.0\r\n",
+        "cl_lod_tridensity 120000.0\r\n",
+        "resolution_width 1920\r\n",
+        "r_flora_radius_scale 1.5\r\n",
+        "; comment\r\n",
+        "r_shadows true\r\n",
+        "master_volume 0.8\r\n",
     };
     std::ofstream out(path, std::ios::binary);
     std::size_t written = 0;
@@ -52,7 +58,7 @@ Measure run_once(const fs::path& folder, const std::vector<std::string>& argumen
         ::_exit(127);
     }
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     ::wait4(child, &status, 0, &usage);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     return {elapsed.count(), usage.ru_maxrss};
@@ -76,7 +82,8 @@ int main() {
     std::printf("%-28s %12s %12s %12s\n", "input", "time (ms)", "MB/s", "peak (KiB)");
 
     const Measure start_only = best_of(20, folder, {"9"});
-    std::printf("%-28s %12.2f %12s %12ld\n", "none (rejected slot)", start_only.seconds * 1e3, "-", start_only.peak_kib);
+    std::printf("%-28s %12.2f %12s %12ld\n", "none (rejected slot)", start_only.seconds * 1e3, "-",
+                start_only.peak_kib);
 
     for (const std::size_t bytes : {std::size_t(2) << 10, std::size_t(100) << 10, std::size_t(1) << 20,
                                     std::size_t(10) << 20, std::size_t(50) << 20}) {

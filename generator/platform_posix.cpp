@@ -43,13 +43,9 @@ File File::open_for_reading(const std::string& path) {
     return File(fd);
 }
 
-File File::create_for_writing(const std::string& path) {
-    return File(open_fd(path, O_WRONLY | O_CREAT | O_TRUNC));
-}
+File File::create_for_writing(const std::string& path) { return File(open_fd(path, O_WRONLY | O_CREAT | O_TRUNC)); }
 
-File File::create_new(const std::string& path) {
-    return File(open_fd(path, O_WRONLY | O_CREAT | O_EXCL));
-}
+File File::create_new(const std::string& path) { return File(open_fd(path, O_WRONLY | O_CREAT | O_EXCL)); }
 
 std::ptrdiff_t File::read(char* buffer, std::size_t size) {
     if (!is_open()) return -1;
@@ -81,7 +77,8 @@ bool File::close() {
 }
 
 bool File::is_same_file_as(const File& other) const {
-    struct stat mine {}, theirs {};
+    struct stat mine {
+    }, theirs{};
     if (!is_open() || !other.is_open()) return false;
     if (::fstat(static_cast<int>(handle_), &mine) != 0) return false;
     if (::fstat(static_cast<int>(other.handle_), &theirs) != 0) return false;

@@ -31,8 +31,8 @@ HANDLE as_handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle)
 std::intptr_t open_handle(const std::string& path, DWORD access, DWORD disposition) {
     // An empty name would otherwise be taken as the current folder.
     if (path.empty()) return -1;
-    const HANDLE handle = CreateFileW(widen(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = CreateFileW(widen(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return -1;
     return reinterpret_cast<std::intptr_t>(handle);
 }
@@ -56,9 +56,7 @@ File File::open_for_reading(const std::string& path) {
     return file;
 }
 
-File File::create_for_writing(const std::string& path) {
-    return File(open_handle(path, GENERIC_WRITE, CREATE_ALWAYS));
-}
+File File::create_for_writing(const std::string& path) { return File(open_handle(path, GENERIC_WRITE, CREATE_ALWAYS)); }
 
 File File::create_new(const std::string& path) { return File(open_handle(path, GENERIC_WRITE, CREATE_NEW)); }
 
@@ -93,12 +91,12 @@ bool File::close() {
 }
 
 bool File::is_same_file_as(const File& other) const {
-    BY_HANDLE_FILE_INFORMATION mine {}, theirs {};
+    BY_HANDLE_FILE_INFORMATION mine{}, theirs{};
     if (!is_open() || !other.is_open()) return false;
     if (!GetFileInformationByHandle(as_handle(handle_), &mine)) return false;
     if (!GetFileInformationByHandle(as_handle(other.handle_), &theirs)) return false;
-    return mine.dwVolumeSerialNumber == theirs.dwVolumeSerialNumber &&
-           mine.nFileIndexHigh == theirs.nFileIndexHigh && mine.nFileIndexLow == theirs.nFileIndexLow;
+    return mine.dwVolumeSerialNumber == theirs.dwVolumeSerialNumber && mine.nFileIndexHigh == theirs.nFileIndexHigh &&
+           mine.nFileIndexLow == theirs.nFileIndexLow;
 }
 
 bool replace_file(const std::string& source, const std::string& target) {

@@ -33,8 +33,7 @@ bool TextInput::refill() {
 
 void TextOutput::write(std::string_view text) {
     std::size_t start = 0;
-    for (std::size_t newline = text.find('\n'); newline != std::string_view::npos;
-         newline = text.find('\n', start)) {
+    for (std::size_t newline = text.find('\n'); newline != std::string_view::npos; newline = text.find('\n', start)) {
         pending_.append(text.substr(start, newline - start));
         pending_.append("\r\n");
         start = newline + 1;

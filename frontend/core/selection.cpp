@@ -24,8 +24,8 @@ std::size_t root_length(std::wstring_view path) {
 
 std::wstring selected_path(std::wstring_view drive_text, std::wstring_view directory, std::wstring_view file_name) {
     std::wstring path(directory);
-    const bool at_root = directory.size() == drive_text.size() + 1 && directory.substr(0, drive_text.size()) == drive_text &&
-                         directory.back() == L'\\';
+    const bool at_root = directory.size() == drive_text.size() + 1 &&
+                         directory.substr(0, drive_text.size()) == drive_text && directory.back() == L'\\';
     if (!at_root) path += L'\\';
     path += file_name;
     return path;

@@ -4,11 +4,11 @@
 
 namespace presets {
 
-std::array<const ControlSpec*, controls.size()> tab_order() {
-    std::array<const ControlSpec*, controls.size()> order{};
+std::array<const ControlDefinition*, controls.size()> tab_order() {
+    std::array<const ControlDefinition*, controls.size()> order{};
     for (std::size_t i = 0; i < controls.size(); ++i) order[i] = &controls[i];
     std::sort(order.begin(), order.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+              [](const ControlDefinition* a, const ControlDefinition* b) { return a->tab_index < b->tab_index; });
     return order;
 }
 

@@ -8,13 +8,22 @@
 // that one table serves every screen resolution.
 namespace presets {
 
-enum class ControlKind { output_list, push_button, drop_down_list, directory_list, text_box, drive_list, file_list, label };
+enum class ControlKind {
+    output_list,
+    push_button,
+    drop_down_list,
+    directory_list,
+    text_box,
+    drive_list,
+    file_list,
+    label
+};
 
 struct TwipsRect {
     int left, top, width, height;
 };
 
-struct ControlSpec {
+struct ControlDefinition {
     int id;
     std::string_view name;
     ControlKind kind;
@@ -25,23 +34,23 @@ struct ControlSpec {
 };
 
 namespace control_id {
-inline constexpr int output_list = 1001;   // List1
-inline constexpr int exit_button = 1002;   // Command2
+inline constexpr int output_list = 1001;     // List1
+inline constexpr int exit_button = 1002;     // Command2
 inline constexpr int profile_number = 1003;  // Combo1
 inline constexpr int directory_list = 1004;  // Dir1
-inline constexpr int path_box = 1005;      // Text1
-inline constexpr int drive_list = 1006;    // Drive1
-inline constexpr int go_button = 1007;     // Command1
-inline constexpr int file_list = 1008;     // File1
-inline constexpr int profile_label = 1009;  // Label2
-inline constexpr int output_label = 1010;  // Label1
+inline constexpr int path_box = 1005;        // Text1
+inline constexpr int drive_list = 1006;      // Drive1
+inline constexpr int go_button = 1007;       // Command1
+inline constexpr int file_list = 1008;       // File1
+inline constexpr int profile_label = 1009;   // Label2
+inline constexpr int output_label = 1010;    // Label1
 }  // namespace control_id
 
 inline constexpr std::string_view window_title = "Kestrin";
 inline constexpr int client_width = 5925;
 inline constexpr int client_height = 7305;
 
-inline constexpr std::array<ControlSpec, 10> controls = {{
+inline constexpr std::array<ControlDefinition, 10> controls = {{
     {control_id::output_list, "List1", ControlKind::output_list, "", {0, 3840, 5895, 3375}, 7},
     {control_id::exit_button, "Command2", ControlKind::push_button, "Exit", {4680, 2880, 1215, 495}, 6},
     {control_id::profile_number, "Combo1", ControlKind::drop_down_list, "", {4680, 2280, 1215, 315}, 5},
@@ -55,7 +64,7 @@ inline constexpr std::array<ControlSpec, 10> controls = {{
 }};
 
 // The controls in tab order.
-std::array<const ControlSpec*, controls.size()> tab_order();
+std::array<const ControlDefinition*, controls.size()> tab_order();
 
 // Twips to whole pixels at the given dots per inch, rounded to the nearest.
 int twips_to_pixels(int twips, int dpi);

@@ -18,9 +18,7 @@ std::wstring child_path(const std::wstring& folder, const std::wstring& name) {
 }
 
 // Errors that only mean "nothing here".
-DWORD unless_empty(DWORD error) {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ? 0 : error;
-}
+DWORD unless_empty(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES ? 0 : error; }
 
 std::wstring list_text(HWND list, LRESULT index) {
     const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -33,8 +31,7 @@ std::wstring list_text(HWND list, LRESULT index) {
 
 // Enter in the directory list opens the selected folder as a double-click
 // does; a dialog-style message loop would otherwise take Enter for itself.
-LRESULT CALLBACK directory_key_procedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                         DWORD_PTR) {
+LRESULT CALLBACK directory_key_procedure(HWND list, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
     if (message == WM_GETDLGCODE && lparam != 0) {
         const MSG* pending = reinterpret_cast<const MSG*>(lparam);
         if (pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) {

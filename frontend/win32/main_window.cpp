@@ -30,14 +30,19 @@ struct ControlClass {
 ControlClass class_of(ControlKind kind) {
     constexpr DWORD list = WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     switch (kind) {
-    case ControlKind::output_list:
-    case ControlKind::directory_list:
-    case ControlKind::file_list: return {WC_LISTBOXW, list, WS_EX_CLIENTEDGE};
-    case ControlKind::push_button: return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::drop_down_list:
-    case ControlKind::drive_list: return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
-    case ControlKind::text_box: return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::label: return {WC_STATICW, SS_CENTER | SS_NOPREFIX, 0};
+        case ControlKind::output_list:
+        case ControlKind::directory_list:
+        case ControlKind::file_list:
+            return {WC_LISTBOXW, list, WS_EX_CLIENTEDGE};
+        case ControlKind::push_button:
+            return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+        case ControlKind::drop_down_list:
+        case ControlKind::drive_list:
+            return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+        case ControlKind::text_box:
+            return {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        case ControlKind::label:
+            return {WC_STATICW, SS_CENTER | SS_NOPREFIX, 0};
     }
     return {WC_STATICW, 0, 0};
 }
@@ -88,8 +93,8 @@ int MainWindow::run(HINSTANCE instance, int show_command) {
     definition.lpfnWndProc = procedure;
     definition.hInstance = instance;
     definition.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    definition.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    definition.hIconSm = static_cast<HICON>(LoadImageW(
+        instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     definition.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     definition.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     definition.lpszClassName = window_class;
@@ -126,49 +131,49 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wparam,
 
 LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_CREATE:
-        create_controls();
-        apply_dpi(dpi_of(window_));
-        load();
-        return 0;
-    case WM_COMMAND:
-        on_command(LOWORD(wparam), HIWORD(wparam));
-        return 0;
-    case WM_ACTIVATE:
-        // Give the focus back to the control that had it.
-        if (LOWORD(wparam) == WA_INACTIVE) {
-            if (HWND focused = GetFocus(); focused != nullptr && IsChild(window_, focused)) focus_ = focused;
-        } else if (focus_ != nullptr) {
-            SetFocus(focus_);
+        case WM_CREATE:
+            create_controls();
+            apply_dpi(dpi_of(window_));
+            load();
+            return 0;
+        case WM_COMMAND:
+            on_command(LOWORD(wparam), HIWORD(wparam));
+            return 0;
+        case WM_ACTIVATE:
+            // Give the focus back to the control that had it.
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                if (HWND focused = GetFocus(); focused != nullptr && IsChild(window_, focused)) focus_ = focused;
+            } else if (focus_ != nullptr) {
+                SetFocus(focus_);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            apply_dpi(HIWORD(wparam));
+            const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+            return 0;
         }
-        return 0;
-    case WM_DPICHANGED: {
-        apply_dpi(HIWORD(wparam));
-        const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
-        return 0;
-    }
-    case WM_DESTROY:
-        if (font_ != nullptr) DeleteObject(font_);
-        font_ = nullptr;
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcW(window_, message, wparam, lparam);
+        case WM_DESTROY:
+            if (font_ != nullptr) DeleteObject(font_);
+            font_ = nullptr;
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wparam, lparam);
     }
 }
 
 void MainWindow::create_controls() {
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
     // Created in tab order, which is the order Tab follows.
-    for (const ControlSpec* spec : tab_order()) {
-        const ControlClass kind = class_of(spec->kind);
-        const std::wstring caption = widen(spec->caption);
-        const HWND handle = CreateWindowExW(kind.ex_style, kind.name, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-                                            0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)),
-                                            instance, nullptr);
-        handles_[static_cast<std::size_t>(spec - controls.data())] = handle;
+    for (const ControlDefinition* definition : tab_order()) {
+        const ControlClass kind = class_of(definition->kind);
+        const std::wstring caption = widen(definition->caption);
+        const HWND handle =
+            CreateWindowExW(kind.ex_style, kind.name, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
+                            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(definition->id)), instance, nullptr);
+        handles_[static_cast<std::size_t>(definition - controls.data())] = handle;
     }
     focus_ = control(control_id::go_button);
 
@@ -205,34 +210,34 @@ void MainWindow::layout() {
 
 void MainWindow::on_command(int id, int code) {
     switch (id) {
-    case IDOK:
-        // Enter presses the focused button; elsewhere it does nothing.
-        if (GetFocus() == control(control_id::go_button)) {
-            go();
-        } else if (GetFocus() == control(control_id::exit_button)) {
-            exit_program();
-        }
-        break;
-    case control_id::go_button:
-        if (code == BN_CLICKED) go();
-        break;
-    case control_id::exit_button:
-        if (code == BN_CLICKED) exit_program();
-        break;
-    case control_id::drive_list:
-        if (code == CBN_SELCHANGE) drive_changed();
-        break;
-    case control_id::directory_list:
-        if (code == LBN_DBLCLK && directories_.selected_folder() != directories_.path()) {
-            directories_.set_path(directories_.selected_folder());
-            directory_changed();
-        }
-        break;
-    case control_id::file_list:
-        if (code == LBN_SELCHANGE) file_clicked();
-        break;
-    default:
-        break;
+        case IDOK:
+            // Enter presses the focused button; elsewhere it does nothing.
+            if (GetFocus() == control(control_id::go_button)) {
+                go();
+            } else if (GetFocus() == control(control_id::exit_button)) {
+                exit_program();
+            }
+            break;
+        case control_id::go_button:
+            if (code == BN_CLICKED) go();
+            break;
+        case control_id::exit_button:
+            if (code == BN_CLICKED) exit_program();
+            break;
+        case control_id::drive_list:
+            if (code == CBN_SELCHANGE) drive_changed();
+            break;
+        case control_id::directory_list:
+            if (code == LBN_DBLCLK && directories_.selected_folder() != directories_.path()) {
+                directories_.set_path(directories_.selected_folder());
+                directory_changed();
+            }
+            break;
+        case control_id::file_list:
+            if (code == LBN_SELCHANGE) file_clicked();
+            break;
+        default:
+            break;
     }
 }
 

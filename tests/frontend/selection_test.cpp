@@ -26,8 +26,8 @@ TEST(Selection, PathRuleAddsABackslashExceptAtTheRoot) {
 
 TEST(Selection, OnlyTheExactNamePassesTheFileCheck) {
     EXPECT_TRUE(presets::is_settings_file_name(L"vyr_recent.ini"));
-    for (const wchar_t* name : {L"", L"VYR_RECENT.INI", L"Vyr_recent.ini", L"vyr_recent.ini ", L"vyr_recent.in",
-                                L"C:\\vyr_recent.ini"}) {
+    for (const wchar_t* name :
+         {L"", L"VYR_RECENT.INI", L"Vyr_recent.ini", L"vyr_recent.ini ", L"vyr_recent.in", L"C:\\vyr_recent.ini"}) {
         EXPECT_FALSE(presets::is_settings_file_name(name)) << name;
     }
 }

@@ -31,7 +31,7 @@ TEST(WindowLayout, TabOrderRunsFromGoToTheOutputListThenTheLabels) {
     std::vector<std::string_view> names;
     for (const auto* control : presets::tab_order()) names.push_back(control->name);
     EXPECT_EQ(names, (std::vector<std::string_view>{"Command1", "Text1", "Drive1", "Dir1", "File1", "Combo1",
-                                                     "Command2", "List1", "Label1", "Label2"}));
+                                                    "Command2", "List1", "Label1", "Label2"}));
 }
 
 }  // namespace

@@ -81,15 +81,14 @@ Outcome run_kestrin(const fs::path& folder, const std::vector<std::string>& argu
     ::close(pipe_ends[1]);
     Outcome outcome;
     char buffer[4096];
-    for (ssize_t count; (count = ::read(pipe_ends[0], buffer, sizeof buffer)) > 0;) outcome.errors.append(buffer, count);
+    for (ssize_t count; (count = ::read(pipe_ends[0], buffer, sizeof buffer)) > 0;)
+        outcome.errors.append(buffer, count);
     ::close(pipe_ends[0]);
     outcome.status = exit_status_of(child);
     return outcome;
 }
 
-void write_file(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::vector<std::string> log_of(const fs::path& folder) {
     return CapturedLog::split_lines(read_file(folder / "kestrin.log"));
@@ -223,8 +222,7 @@ TEST(EndToEnd, UnreadableInputIsNeverCreated) {
         EXPECT_EQ(log[1], "Could not open \"" + c.path + "\". Using default values.") << c.what;
         EXPECT_EQ(read_file(folder.path() / "vyrui_custompreset1.xml"), golden_file("slot1_defaults.xml"));
     }
-    EXPECT_EQ(names_in(folder.path()),
-              (std::set<std::string>{"a folder", "kestrin.log", "vyrui_custompreset1.xml"}));
+    EXPECT_EQ(names_in(folder.path()), (std::set<std::string>{"a folder", "kestrin.log", "vyrui_custompreset1.xml"}));
 }
 
 TEST(EndToEnd, TargetTakenByAFolderKeepsItAndSaysSo) {
@@ -334,8 +332,8 @@ void expect_only_old_preset(const fs::path& folder, const std::string& old_prese
     EXPECT_EQ(read_file(folder / "vyrui_custompreset1.xml"), old_preset);
     for (const std::string& name : names_in(folder)) {
         if (name == "kestrin.log" || name == "vyr_recent.ini" || name == "vyrui_custompreset1.xml") continue;
-        const bool temporary = name.rfind("kestrin-", 0) == 0 && name.size() > 12 &&
-                               name.compare(name.size() - 4, 4, ".tmp") == 0;
+        const bool temporary =
+            name.rfind("kestrin-", 0) == 0 && name.size() > 12 && name.compare(name.size() - 4, 4, ".tmp") == 0;
         EXPECT_TRUE(temporary) << name;
     }
 }

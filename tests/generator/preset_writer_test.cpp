@@ -39,9 +39,10 @@ TEST(PresetWriter, DefaultsGiveTheExactFileOfEachSlot) {
         ASSERT_EQ(lines.size(), 109u);
         EXPECT_EQ(lines[1], slot.header);
         for (std::size_t i = 2; i < 107; ++i) EXPECT_EQ(lines[i], golden_lines[i]) << "line " << i + 1;
-        EXPECT_EQ(lines[107], "r_flora_density_scale=1.0\" ScrollExtent=\"14,15\" Size=\"14,15\" "
-                              "Style=\"CustomStyle\" TextColor=\"#EBDEAA\" Tooltip=\"Custom Preset" +
-                                  std::string(slot.number) + "\"></Checkbox>");
+        EXPECT_EQ(lines[107],
+                  "r_flora_density_scale=1.0\" ScrollExtent=\"14,15\" Size=\"14,15\" "
+                  "Style=\"CustomStyle\" TextColor=\"#EBDEAA\" Tooltip=\"Custom Preset" +
+                      std::string(slot.number) + "\"></Checkbox>");
         EXPECT_EQ(lines[108], golden_lines[108]);
     }
 }

@@ -43,7 +43,9 @@ TEST(TextInput, TranslatesLineEndsAndStopsAtCtrlZ) {
         {"a\n\r", "a\n\r"},
         {"a\r", "a\r"},
         {"\r\r\r\n", "\r\r\n"},
-        {"a\x1A" "b\r\nc", "a"},
+        {"a\x1A"
+         "b\r\nc",
+         "a"},
         {"\r\x1A\n", "\r"},
         {"\x1A", ""},
         {std::string("\0\x7F\x80\xFF\t", 5), std::string("\0\x7F\x80\xFF\t", 5)},
@@ -51,8 +53,7 @@ TEST(TextInput, TranslatesLineEndsAndStopsAtCtrlZ) {
     for (const ReadCase& c : cases) {
         for (const std::size_t buffer_size : {1, 2, 3, 4096}) {
             TextInput input = input_of(c.raw, buffer_size);
-            EXPECT_EQ(read_all(input), c.text) << "raw " << testing::PrintToString(c.raw) << ", buffer "
-                                               << buffer_size;
+            EXPECT_EQ(read_all(input), c.text) << "raw " << testing::PrintToString(c.raw) << ", buffer " << buffer_size;
             EXPECT_FALSE(input.failed());
         }
     }

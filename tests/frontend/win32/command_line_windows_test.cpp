@@ -10,8 +10,15 @@ namespace {
 
 TEST(CommandLineOnWindows, EveryPathSurvivesCommandLineToArgvW) {
     const std::wstring paths[] = {
-        L"C:\\Program Files\\Vyr  Client\\vyr_recent.ini", L"  blanks  ", L"tab\there", L"C:\\ends\\",
-        L"C:\\two\\\\", L"quote\"inside", L"\\\\\"", L"a, b  c", L"Zo\u00EB \u65E5\u672C",
+        L"C:\\Program Files\\Vyr  Client\\vyr_recent.ini",
+        L"  blanks  ",
+        L"tab\there",
+        L"C:\\ends\\",
+        L"C:\\two\\\\",
+        L"quote\"inside",
+        L"\\\\\"",
+        L"a, b  c",
+        L"Zo\u00EB \u65E5\u672C",
     };
     for (const std::wstring& path : paths) {
         const std::wstring command = presets::generator_command_line(L"C:\\Kestrin\\kestrin.exe", 2, path);

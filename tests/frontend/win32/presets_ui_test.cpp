@@ -128,7 +128,8 @@ public:
         const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
             std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-            text.resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+            text.resize(
+                static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
             items.push_back(text);
         }
         return items;
@@ -175,14 +176,19 @@ std::wstring class_of(HWND window) {
 
 const wchar_t* expected_class(presets::ControlKind kind) {
     switch (kind) {
-    case presets::ControlKind::output_list:
-    case presets::ControlKind::directory_list:
-    case presets::ControlKind::file_list: return L"listbox";
-    case presets::ControlKind::push_button: return L"button";
-    case presets::ControlKind::drop_down_list:
-    case presets::ControlKind::drive_list: return L"combobox";
-    case presets::ControlKind::text_box: return L"edit";
-    case presets::ControlKind::label: return L"static";
+        case presets::ControlKind::output_list:
+        case presets::ControlKind::directory_list:
+        case presets::ControlKind::file_list:
+            return L"listbox";
+        case presets::ControlKind::push_button:
+            return L"button";
+        case presets::ControlKind::drop_down_list:
+        case presets::ControlKind::drive_list:
+            return L"combobox";
+        case presets::ControlKind::text_box:
+            return L"edit";
+        case presets::ControlKind::label:
+            return L"static";
     }
     return L"";
 }
@@ -252,20 +258,21 @@ TEST(PresetsWindow, IsAFixedWindowWithTheTenControlsInPlace) {
         EXPECT_EQ(client.bottom, 487);
     }
 
-    for (const presets::ControlSpec& spec : presets::controls) {
-        const HWND control = app.control(spec.id);
-        ASSERT_NE(control, nullptr) << spec.name;
-        EXPECT_EQ(class_of(control), expected_class(spec.kind)) << spec.name;
-        EXPECT_TRUE(IsWindowVisible(control) && IsWindowEnabled(control)) << spec.name;
+    for (const presets::ControlDefinition& definition : presets::controls) {
+        const HWND control = app.control(definition.id);
+        ASSERT_NE(control, nullptr) << definition.name;
+        EXPECT_EQ(class_of(control), expected_class(definition.kind)) << definition.name;
+        EXPECT_TRUE(IsWindowVisible(control) && IsWindowEnabled(control)) << definition.name;
         const RECT place = client_place(app.window(), control);
-        EXPECT_EQ(place.left, presets::twips_to_pixels(spec.place.left, dpi)) << spec.name;
-        EXPECT_EQ(place.top, presets::twips_to_pixels(spec.place.top, dpi)) << spec.name;
-        EXPECT_EQ(place.right - place.left, presets::twips_to_pixels(spec.place.width, dpi)) << spec.name;
+        EXPECT_EQ(place.left, presets::twips_to_pixels(definition.place.left, dpi)) << definition.name;
+        EXPECT_EQ(place.top, presets::twips_to_pixels(definition.place.top, dpi)) << definition.name;
+        EXPECT_EQ(place.right - place.left, presets::twips_to_pixels(definition.place.width, dpi)) << definition.name;
         // A closed drop-down list is as high as the platform draws it.
-        const bool drop_down = spec.kind == presets::ControlKind::drop_down_list ||
-                               spec.kind == presets::ControlKind::drive_list;
+        const bool drop_down = definition.kind == presets::ControlKind::drop_down_list ||
+                               definition.kind == presets::ControlKind::drive_list;
         if (!drop_down) {
-            EXPECT_EQ(place.bottom - place.top, presets::twips_to_pixels(spec.place.height, dpi)) << spec.name;
+            EXPECT_EQ(place.bottom - place.top, presets::twips_to_pixels(definition.place.height, dpi))
+                << definition.name;
         }
     }
     const LONG_PTR profile_style = GetWindowLongPtrW(app.control(id::profile_number), GWL_STYLE);
@@ -273,7 +280,8 @@ TEST(PresetsWindow, IsAFixedWindowWithTheTenControlsInPlace) {
     // Entries stay in the order appended, with a vertical scroll bar once
     // they do not fit and no horizontal one.
     const HWND output = app.control(id::output_list);
-    for (const wchar_t* entry : {L"b", L"a", L"c"}) SendMessageW(output, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    for (const wchar_t* entry : {L"b", L"a", L"c"})
+        SendMessageW(output, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     EXPECT_EQ(app.list_items(id::output_list), (std::vector<std::wstring>{L"b", L"a", L"c"}));
     const std::wstring long_entry(400, L'w');
     for (int i = 0; i < 40; ++i) SendMessageW(output, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(long_entry.c_str()));
@@ -298,10 +306,13 @@ Icon icon_of(const fs::path& program) {
     Icon icon;
     const HMODULE module = LoadLibraryExW(program.wstring().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (module == nullptr) return icon;
-    EnumResourceNamesW(module, RT_GROUP_ICON, [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) -> BOOL {
-        ++*reinterpret_cast<int*>(count);
-        return TRUE;
-    }, reinterpret_cast<LONG_PTR>(&icon.count));
+    EnumResourceNamesW(
+        module, RT_GROUP_ICON,
+        [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) -> BOOL {
+            ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&icon.count));
     if (const HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON)) {
         const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
         const int images = data[4] | data[5] << 8;
@@ -344,7 +355,8 @@ TEST(PresetsWindow, ProgramFilesCarryTheirIconsAndVersionRecord) {
     EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
     EXPECT_EQ(fixed->dwProductVersionLS, 0u);
     DWORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_TRUE(
+        VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(length, 4u);
     EXPECT_EQ(*translation, 0x04B00409u);
     EXPECT_EQ(version_text(record, L"ProductName"), L"presets");
@@ -391,8 +403,8 @@ TEST(PresetsWindow, TabVisitsTheControlsInOrderAndSkipsTheLabels) {
     TempFolder folder(L"tabs");
     Presets app(presets_exe, folder.path());
     ASSERT_NE(app.window(), nullptr);
-    const int order[] = {id::go_button,  id::path_box,       id::drive_list,  id::directory_list,
-                         id::file_list,  id::profile_number, id::exit_button, id::output_list};
+    const int order[] = {id::go_button, id::path_box,       id::drive_list,  id::directory_list,
+                         id::file_list, id::profile_number, id::exit_button, id::output_list};
     HWND current = app.control(id::go_button);
     for (std::size_t i = 1; i <= std::size(order); ++i) {
         current = GetNextDlgTabItem(app.window(), current, FALSE);
@@ -488,8 +500,9 @@ TEST(PresetsWindow, OpeningAFolderClearsTheSelection) {
     ASSERT_NE(app.window(), nullptr);
     app.select(id::file_list, 0);
     const auto folders = app.list_items(id::directory_list);
-    const auto entry = std::find_if(folders.begin(), folders.end(),
-                                    [](const std::wstring& text) { return text.find(L"sub folder") != std::wstring::npos; });
+    const auto entry = std::find_if(folders.begin(), folders.end(), [](const std::wstring& text) {
+        return text.find(L"sub folder") != std::wstring::npos;
+    });
     ASSERT_NE(entry, folders.end());
     app.select(id::directory_list, static_cast<int>(entry - folders.begin()), LBN_DBLCLK);
     EXPECT_EQ(app.text(id::path_box), (folder.path() / L"sub folder").wstring() + L"\\");
