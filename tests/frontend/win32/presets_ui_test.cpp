@@ -535,6 +535,46 @@ TEST(PresetsWindow, EnterOpensAFolderAndBrowsingKeepsTheCurrentFolder) {
     EXPECT_FALSE(fs::exists(client / "kestrin.log"));
 }
 
+// A drive whose root cannot be read, as a drive without a medium.
+class UnreadableDrive {
+public:
+    UnreadableDrive() { DefineDosDeviceW(0, name, L"C:\\no such folder"); }
+    ~UnreadableDrive() { DefineDosDeviceW(DDD_REMOVE_DEFINITION, name, nullptr); }
+    static constexpr const wchar_t* name = L"Q:";
+};
+
+TEST(PresetsWindow, UnreadableDriveShowsEmptyListsAndAMessage) {
+    UnreadableDrive drive;
+    TempFolder folder(L"drives");
+    Presets app(presets_exe, folder.path());
+    ASSERT_NE(app.window(), nullptr);
+    const HWND drives = app.control(id::drive_list);
+    ASSERT_NE(SendMessageW(drives, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(drive.name)),
+              CB_ERR);
+    SendMessageW(app.window(), WM_COMMAND, MAKEWPARAM(id::drive_list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(drives));
+    EXPECT_EQ(app.text(id::path_box), L"Q:\\");
+    EXPECT_EQ(app.list_items(id::directory_list), std::vector<std::wstring>{L"Q:\\"});
+    EXPECT_TRUE(app.list_items(id::file_list).empty());
+    const auto entries = app.list_items(id::output_list);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].rfind(L"Could not read \"Q:\\\": ", 0), 0u);
+    EXPECT_TRUE(app.running());
+}
+
+TEST(PresetsWindow, FolderThatVanishedIsReported) {
+    TempFolder folder(L"vanishing");
+    fs::create_directories(folder.path() / "gone");
+    Presets app(presets_exe, folder.path());
+    ASSERT_NE(app.window(), nullptr);
+    fs::remove(folder.path() / "gone");
+    const auto folders = app.list_items(id::directory_list);
+    app.select(id::directory_list, static_cast<int>(folders.size() - 1), LBN_DBLCLK);
+    const auto entries = app.list_items(id::output_list);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].rfind(L"Could not read \"" + (folder.path() / "gone").wstring() + L"\": ", 0), 0u);
+    EXPECT_TRUE(app.running());
+}
+
 TEST(PresetsWindow, MissingGeneratorIsReportedAndTheWindowStaysUp) {
     TempFolder program_folder(L"alone");
     fs::copy_file(presets_exe, program_folder.path() / "presets.exe");
