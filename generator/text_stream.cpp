@@ -9,15 +9,17 @@ namespace kestrin {
 TextInput::TextInput(ByteSource source, std::size_t buffer_size)
     : source_(std::move(source)), buffer_(std::max<std::size_t>(buffer_size, 1)) {}
 
-TextInput TextInput::from_bytes(std::string bytes) {
+TextInput TextInput::from_bytes(std::string bytes, std::size_t buffer_size) {
     auto text = std::make_shared<std::string>(std::move(bytes));
     auto offset = std::make_shared<std::size_t>(0);
-    return TextInput([text, offset](char* buffer, std::size_t size) -> std::ptrdiff_t {
-        const std::size_t count = std::min(size, text->size() - *offset);
-        std::memcpy(buffer, text->data() + *offset, count);
-        *offset += count;
-        return static_cast<std::ptrdiff_t>(count);
-    });
+    return TextInput(
+        [text, offset](char* buffer, std::size_t size) -> std::ptrdiff_t {
+            const std::size_t count = std::min(size, text->size() - *offset);
+            std::memcpy(buffer, text->data() + *offset, count);
+            *offset += count;
+            return static_cast<std::ptrdiff_t>(count);
+        },
+        buffer_size);
 }
 
 bool TextInput::refill() {

@@ -20,9 +20,11 @@ class TextInput {
 public:
     static constexpr int end = -1;
 
-    explicit TextInput(ByteSource source, std::size_t buffer_size = 64 * 1024);
-    // Reads everything from a text held in memory.
-    static TextInput from_bytes(std::string bytes);
+    static constexpr std::size_t default_buffer_size = 64 * 1024;
+
+    explicit TextInput(ByteSource source, std::size_t buffer_size = default_buffer_size);
+    // Reads everything from a text held in memory, buffer_size bytes at a time.
+    static TextInput from_bytes(std::string bytes, std::size_t buffer_size = default_buffer_size);
 
     int peek() {
         if (!has_pending_) {

@@ -195,7 +195,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kestrin::RunLog log([&log_bytes](std::string_view bytes) { return log_bytes.append(bytes), true; },
                         [](std::string_view) { return true; });
     SettingTable table;
-    kestrin::TextInput text = kestrin::TextInput::from_bytes(input);
+    // Buffers of every small size put words and line ends across refills.
+    const std::size_t buffer_size = size > 0 ? 1 + data[0] % 16 : 1;
+    kestrin::TextInput text = kestrin::TextInput::from_bytes(input, buffer_size);
     kestrin::read_settings(text, table, log);
     const std::vector<std::string> reader_log = split_lines(log_bytes);
 

@@ -133,15 +133,7 @@ TEST(SettingsReader, HandlesEachEntryAsTheFileFormatSays) {
     for (const ReaderCase& c : reader_cases) {
         // Tiny buffers put every word and line end across a refill.
         for (const std::size_t buffer_size : {1, 3, 65536}) {
-            auto offset = std::make_shared<std::size_t>(0);
-            kestrin::TextInput input(
-                [&c, offset](char* buffer, std::size_t size) -> std::ptrdiff_t {
-                    const std::size_t count = std::min(size, c.input.size() - *offset);
-                    std::memcpy(buffer, c.input.data() + *offset, count);
-                    *offset += count;
-                    return static_cast<std::ptrdiff_t>(count);
-                },
-                buffer_size);
+            kestrin::TextInput input = kestrin::TextInput::from_bytes(c.input, buffer_size);
             SettingTable table;
             CapturedLog captured;
             kestrin::read_settings(input, table, captured.log);

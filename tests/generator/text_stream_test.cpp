@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using kestrin::TextInput;
 using kestrin::TextOutput;
 
@@ -13,20 +11,6 @@ std::string read_all(TextInput& input) {
     std::string text;
     for (int c = input.get(); c != TextInput::end; c = input.get()) text += static_cast<char>(c);
     return text;
-}
-
-// Serves the bytes in pieces of the buffer's size, so that a CR LF pair can
-// fall on both sides of a refill.
-TextInput input_of(const std::string& bytes, std::size_t buffer_size) {
-    auto offset = std::make_shared<std::size_t>(0);
-    return TextInput(
-        [bytes, offset](char* buffer, std::size_t size) -> std::ptrdiff_t {
-            const std::size_t count = std::min(size, bytes.size() - *offset);
-            std::memcpy(buffer, bytes.data() + *offset, count);
-            *offset += count;
-            return static_cast<std::ptrdiff_t>(count);
-        },
-        buffer_size);
 }
 
 struct ReadCase {
@@ -52,7 +36,8 @@ TEST(TextInput, TranslatesLineEndsAndStopsAtCtrlZ) {
     };
     for (const ReadCase& c : cases) {
         for (const std::size_t buffer_size : {1, 2, 3, 4096}) {
-            TextInput input = input_of(c.raw, buffer_size);
+            // Small buffers put CR LF pairs on both sides of a refill.
+            TextInput input = TextInput::from_bytes(c.raw, buffer_size);
             EXPECT_EQ(read_all(input), c.text) << "raw " << testing::PrintToString(c.raw) << ", buffer " << buffer_size;
             EXPECT_FALSE(input.failed());
         }
