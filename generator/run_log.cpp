@@ -39,8 +39,7 @@ const MessageText& text_of(Message message) {
     return message_texts.front();
 }
 
-}  // namespace
-
+// The text of one line, without its line end: each {} takes the next piece.
 std::string format_message(Message message, std::initializer_list<std::string_view> pieces) {
     const std::string_view text = text_of(message).text;
     const std::string_view* piece = pieces.begin();
@@ -55,6 +54,8 @@ std::string format_message(Message message, std::initializer_list<std::string_vi
     line.append(text.substr(start));
     return line;
 }
+
+}  // namespace
 
 RunLog RunLog::create(std::string_view path) {
     auto file = std::make_shared<platform::File>(platform::File::create_for_writing(std::string(path)));

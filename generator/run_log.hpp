@@ -57,7 +57,4 @@ private:
     bool reported_failure_ = false;
 };
 
-// The text of one line, without its line end.
-std::string format_message(Message message, std::initializer_list<std::string_view> pieces = {});
-
 }  // namespace kestrin

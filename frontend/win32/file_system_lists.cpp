@@ -79,7 +79,7 @@ void DirectoryList::attach(HWND list) {
     SetWindowSubclass(list_, directory_key_procedure, 1, 0);
 }
 
-DWORD DirectoryList::set_path(const std::wstring& folder) {
+void DirectoryList::set_path(const std::wstring& folder) {
     const std::vector<std::wstring> chain = folder_chain(folder);
     path_ = chain.back();
     folders_ = chain;
@@ -88,7 +88,6 @@ DWORD DirectoryList::set_path(const std::wstring& folder) {
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileExW(child_path(path_, L"*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchLimitToDirectories, nullptr, 0);
-    DWORD error = search == INVALID_HANDLE_VALUE ? GetLastError() : 0;
     if (search != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = found.cFileName;
@@ -96,7 +95,6 @@ DWORD DirectoryList::set_path(const std::wstring& folder) {
             const bool hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
             if (folder_entry && !hidden && name != L"." && name != L"..") names.push_back(name);
         } while (FindNextFileW(search, &found));
-        error = GetLastError();
         FindClose(search);
     }
     std::sort(names.begin(), names.end(),
@@ -118,7 +116,6 @@ DWORD DirectoryList::set_path(const std::wstring& folder) {
     SendMessageW(list_, LB_SETCURSEL, chain.size() - 1, 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
-    return unless_empty(error);
 }
 
 std::wstring DirectoryList::selected_folder() const {

@@ -27,9 +27,9 @@ private:
 class DirectoryList {
 public:
     void attach(HWND list);
-    // Moves to folder. Returns 0, or the system's error code when its
-    // subfolders could not be read; the list then shows the path alone.
-    DWORD set_path(const std::wstring& folder);
+    // Moves to folder. When its subfolders cannot be read, the list shows
+    // the path alone; the file list, which reads the same folder, reports why.
+    void set_path(const std::wstring& folder);
     const std::wstring& path() const { return path_; }
     // The folder of the selected entry, or the current one.
     std::wstring selected_folder() const;
