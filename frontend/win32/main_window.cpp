@@ -67,7 +67,7 @@ std::wstring program_folder() {
     }
 }
 
-// The whole run log, or nothing with error set.
+// The run log as far as it could be read; error says why it stopped short.
 std::string read_run_log(DWORD& error) {
     const HANDLE file = CreateFileW(std::wstring(run_log_file_name).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -77,7 +77,14 @@ std::string read_run_log(DWORD& error) {
     if (file == INVALID_HANDLE_VALUE) return log;
     char buffer[64 * 1024];
     DWORD count = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) log.append(buffer, count);
+    while (true) {
+        if (!ReadFile(file, buffer, sizeof buffer, &count, nullptr)) {
+            error = GetLastError();
+            break;
+        }
+        if (count == 0) break;
+        log.append(buffer, count);
+    }
     CloseHandle(file);
     return log;
 }
@@ -286,7 +293,16 @@ void MainWindow::go() {
 
     // Only this run's log may be shown: an old one must not pass for it if
     // the generator cannot write a new one.
-    DeleteFileW(std::wstring(run_log_file_name).c_str());
+    // A log that an earlier run still writes is truncated by the new run, so
+    // only another reason to keep it makes its lines doubtful.
+    const std::wstring log_name(run_log_file_name);
+    if (!DeleteFileW(log_name.c_str())) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_SHARING_VIOLATION) {
+            append_output(L"Could not remove the earlier run log \"" + log_name + L"\": " + system_error_text(error) +
+                          L" The lines below may be from an earlier run.");
+        }
+    }
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

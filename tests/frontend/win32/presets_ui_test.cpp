@@ -634,6 +634,22 @@ TEST(PresetsWindow, EarlierRunsLogIsNeverShownForANewRun) {
     EXPECT_EQ(entries[0].rfind(L"Could not read the run log \"kestrin.log\": ", 0), 0u);
 }
 
+TEST(PresetsWindow, LogThatCannotBeReplacedIsShownWithAWarning) {
+    StandIn stand_in("silent");
+    const fs::path log = stand_in.data.path() / "kestrin.log";
+    std::ofstream(log, std::ios::binary) << "XML output complete.\r\n";
+    SetFileAttributesW(log.wstring().c_str(), FILE_ATTRIBUTE_READONLY);
+    Presets app(stand_in.programs.path() / "presets.exe", stand_in.data.path());
+    ASSERT_NE(app.window(), nullptr);
+    run_go(app, 1);
+    const auto entries = app.list_items(id::output_list);
+    SetFileAttributesW(log.wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].rfind(L"Could not remove the earlier run log \"kestrin.log\": ", 0), 0u);
+    EXPECT_NE(entries[0].find(L"The lines below may be from an earlier run."), std::wstring::npos);
+    EXPECT_EQ(entries[1], L"XML output complete.");
+}
+
 TEST(PresetsWindow, ExitEndsTheProgram) {
     TempFolder folder(L"exit");
     Presets app(presets_exe, folder.path());
